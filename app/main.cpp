@@ -1,0 +1,2 @@
+// Program entry (being written).
+int main() { return 0; }

@@ -1,0 +1,1 @@
+// DB_Dll (being written).

@@ -1,0 +1,1 @@
+// Start-up (being written).
