@@ -1,0 +1,3 @@
+// Settings load (being written).
+#include "session/carga_configuracion.h"
+void CargaConfiguracion(const QString&) {}
