@@ -118,6 +118,17 @@ Variant::Variant(long long v) {
         d_ = static_cast<double>(v);
     }
 }
+Variant::Variant(unsigned int v) : Variant(static_cast<long long>(v)) {}
+Variant::Variant(unsigned long v) : Variant(static_cast<unsigned long long>(v)) {}
+Variant::Variant(unsigned long long v) {
+    if (v <= static_cast<unsigned long long>(std::numeric_limits<qint32>::max())) {
+        type_ = Type::Long;
+        i_ = static_cast<qint64>(v);
+    } else {
+        type_ = Type::Double;
+        d_ = static_cast<double>(v);
+    }
+}
 Variant::Variant(double v) : type_(Type::Double), d_(v) {}
 Variant::Variant(const QString& s) : type_(Type::String), s_(s) {}
 Variant::Variant(const char* s) : type_(Type::String), s_(QString::fromUtf8(s ? s : "")) {}

@@ -17,11 +17,14 @@ public:
     Variant(int v);                           // Long
     Variant(long v);                          // Long
     Variant(long long v);                     // Long (must fit 32 bits, else Double)
+    Variant(unsigned int v);                  // the same rule for unsigned counts and sizes
+    Variant(unsigned long v);
+    Variant(unsigned long long v);
     Variant(double v);
     Variant(const QString& s);
     Variant(const char* s);
-    Variant(const QDateTime& d);              // Date
-    Variant(const QDate& d);                  // Date at midnight
+    Variant(const QDateTime& d);              // Date (an invalid one gives Null)
+    Variant(const QDate& d);                  // Date at midnight (an invalid one gives Null)
 
     static Variant Null();
     static Variant Integer(int16_t v);
