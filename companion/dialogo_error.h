@@ -24,5 +24,8 @@ QString LineaLog(const QDateTime& momento, const QString& rutina, const base::Er
 int Mostrar(const base::Error& e, int botones, const QString& rutina);
 // Appends one line (Windows-1252, CR LF) in one open-append-close; throws on failure.
 void AgregarAlLog(const QString& ruta, const QString& linea);
+// QVERR.LOG in the temporary folder: when TEMP is set and not empty, the folder is
+// TMP's value trimmed; when that is empty, ZkSesion().CarpetaTemporal(); "/" appended.
+QString RutaLogTemporal();
 
 }  // namespace dialogo_error

@@ -20,8 +20,9 @@ public:
     void AgregarPanel(const QString& clave, EstiloPanel estilo, int anchoTwips,
                       const QString& texto = QString());
     int CantidadPaneles() const;
-    // Panels by key (case-insensitive) or by 1-based position. An unknown key or
-    // position raises base::Error 35600 ("Index out of bounds").
+    // Panels by key (case-insensitive) or by 1-based position (also as a text of
+    // digits that is no panel's key). An unknown key or position raises base::Error
+    // 35600 ("Index out of bounds"); adding a key twice raises 35602.
     QString Texto(const QString& clave) const;
     void setTexto(const QString& clave, const QString& texto);
     QString ToolTip(const QString& clave) const;

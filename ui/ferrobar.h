@@ -1,9 +1,24 @@
-// Ferrobar: the suite's toolbar. Eight standard buttons (nuevo, borrar, reporte,
-// consulta, planilla, cancelar, grabar, cerrar) with icons; a press is reported by
-// ButtonClick with the button's name. Boolean properties are also reachable by
-// dispatch identifier (the mapping is in ferrobar.cpp); StyleBar sets the look
-// (0 raised buttons, 1 flat). ManejarTecla is the key-handling method the window
-// forwards every key press to (F-keys and Esc press the matching button).
+// Ferrobar: the suite's toolbar. Eight standard buttons with icons and tooltips; a
+// press is reported by ButtonClick with the button's name. StyleBar sets the look
+// (1 flat buttons that rise under the mouse, 0 raised buttons).
+//
+// Buttons, their "<word>enabled" property, its dispatch identifier and key:
+//   NUEVO      nuevoenabled     0x68030001   F5
+//   GRABAR     grabarenabled    0x68030002   F2
+//   CERRAR     cerrarenabled    0x68030003   Esc
+//   BORRAR     borrarenabled    0x68030004   F6
+//   CONSULTAR  consultaenabled  0x68030005   F3
+//   REPORTE    reporteenabled   0x68030006   F7
+//   PLANILLA   planillaenabled  0x68030007   F8
+//   CANCELAR   cancelarenabled  0x68030008   F9
+// A button is shown and enabled while its property is true (all are at creation); a
+// false property hides it. The main window sets 0x68030008, 0x68030004, 0x68030006,
+// 0x68030001 and 0x68030007 to false, so it shows CONSULTAR, GRABAR and CERRAR.
+//
+// ManejarTecla is the key-handling method (dispatch identifier 0x60030015) the window
+// forwards every key press to. Key codes are Qt::Key values (QKeyEvent::key()). A key
+// of the table presses its button only while the button is shown; a pressed key is
+// set to 0 (consumed), any other key is left as it was.
 #pragma once
 #include <QHash>
 #include <QString>
@@ -26,7 +41,9 @@ public:
 
     // "<word>enabled" properties (nuevoenabled ... cerrarenabled): the button is
     // shown and enabled when true.
-    void setHabilitado(const QString& palabra, bool valor);   // palabra: "grabar", ...
+    // palabra: the word ("grabar", "consulta"), the property ("grabarenabled") or the
+    // button name, in any case; unknown words are ignored.
+    void setHabilitado(const QString& palabra, bool valor);
     bool Habilitado(const QString& palabra) const;
 
     // Boolean property by dispatch identifier; unknown identifiers are ignored.
