@@ -158,9 +158,13 @@ void FrmRmAutoImpr::Form_Load() {
     for (uint32_t dispid : {0x68030008u, 0x68030004u, 0x68030006u, 0x68030001u, 0x68030007u})
         Ferrobar1->setPropiedad(dispid, false);
     ZkGeneral().AbreFormulario(this, QString());
+    LlenarListaDeMeses();
+    LeeConfigForm(this, QString(), QString());
+}
+
+void FrmRmAutoImpr::LlenarListaDeMeses() {
     cmbCuatrimestre->Clear();
     for (const Mes& m : kMeses) cmbCuatrimestre->AddItem(QString::fromUtf8(m.texto));
-    LeeConfigForm(this, QString(), QString());
 }
 
 void FrmRmAutoImpr::cmbCuatrimestre_Click() {

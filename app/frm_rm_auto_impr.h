@@ -38,6 +38,7 @@ public:
 
     // Events and operations.
     void Form_Load();                                 // the start-up sequence
+    void LlenarListaDeMeses();                        // the thirteen texts of the month list
     void cmbCuatrimestre_Click();                     // the period computation
     void CmdDestino_Click();                          // the folder choice
     void Ferrobar1_ButtonClick(const QString& nombre);  // the toolbar dispatch
