@@ -240,6 +240,12 @@ void DB_Dll::ReintentaConectar() {
     }, manejador);
 }
 
+QString DB_Dll::CadenaAccess(const QString& CadenaID, const QString& CadenaPWD) const {
+    return QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") + QStringLiteral("Data Source =") + gDBName +
+           QStringLiteral(";") + CadenaID + QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD +
+           QStringLiteral("=") + gUserPassWord + QStringLiteral(";") + gExtended;
+}
+
 void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD) {
     auto pasoArchivo = [&]() -> bool {
         if (!CmdDlg) CmdDlg = std::make_unique<ZkDialogoArchivoClass>();
@@ -284,12 +290,7 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             },
             [&] {
                 if (fin) return;
-                if (!ConnString.isEmpty()) cadena = ConnString;
-                else
-                    cadena = QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
-                             QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") + CadenaID +
-                             QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD + QStringLiteral("=") +
-                             gUserPassWord + QStringLiteral(";") + gExtended;
+                cadena = ConnString.isEmpty() ? CadenaAccess(CadenaID, CadenaPWD) : ConnString;
             },
             [&] {
                 if (fin) return;

@@ -188,6 +188,8 @@ public:
 
     // A handler for base::EjecutarPasos / PasoGuardado that asks TratamientoErrores.
     base::Manejador ManejadorErrores(const QString& Rutina, int Botones = 18);
+    // The Access connection-string form built by OpenLocalADODB from the properties.
+    QString CadenaAccess(const QString& CadenaID, const QString& CadenaPWD) const;
 
 private:
     friend struct AccesoPruebaDB_Dll;   // tests reach the batch runner directly
