@@ -46,6 +46,13 @@ int OperadorQt::MsgBox(const QString& texto, int estilo, const QString& titulo) 
     QMessageBox::StandardButtons conjunto;
     for (const auto& b : botones) conjunto |= b.first;
     caja.setStandardButtons(conjunto);
+    // The captions of the platform's Spanish message boxes, whatever Qt translations exist.
+    const std::pair<B, const char*> textos[] = {
+        {B::Ok, "Aceptar"}, {B::Cancel, "Cancelar"}, {B::Abort, "Anular"}, {B::Retry, "Reintentar"},
+        {B::Ignore, "Omitir"}, {B::Yes, "Sí"}, {B::No, "No"},
+    };
+    for (const auto& t : textos)
+        if (QAbstractButton* b = caja.button(t.first)) b->setText(QString::fromUtf8(t.second));
     const int porDefecto = (estilo >> 8) & 0x03;   // 256 second button, 512 third
     caja.setDefaultButton(botones.value(qMin<int>(porDefecto, int(botones.size()) - 1)).first);
     if (conjunto & B::Cancel) caja.setEscapeButton(B::Cancel);
@@ -59,10 +66,13 @@ int OperadorQt::MsgBox(const QString& texto, int estilo, const QString& titulo) 
 }
 
 QString OperadorQt::InputBox(const QString& texto, const QString& titulo, const QString& porDefecto) {
-    bool ok = false;
-    const QString r = QInputDialog::getText(padre(), tituloEfectivo(titulo), texto, QLineEdit::Normal,
-                                            porDefecto, &ok);
-    return ok ? r : QString();
+    QInputDialog d(padre());
+    d.setWindowTitle(tituloEfectivo(titulo));
+    d.setLabelText(texto);
+    d.setTextValue(porDefecto);
+    d.setOkButtonText(QStringLiteral("Aceptar"));
+    d.setCancelButtonText(QStringLiteral("Cancelar"));
+    return d.exec() == QDialog::Accepted ? d.textValue() : QString();
 }
 
 QString OperadorQt::ElegirCarpeta(const QString& titulo, QWidget* duenio) {

@@ -1,6 +1,7 @@
 // The operator of a run with windows: real modal dialogs. Message boxes get the
 // buttons and icon of the style number (buttons 0-5, icons 16/32/48/64, default
-// button 256/512) and answer 1..7; the sign-in dialog is installed from above
+// button 256/512) with the Spanish captions (Aceptar, Cancelar, Anular, Reintentar,
+// Omitir, Sí, No) and answer 1..7; the sign-in dialog is installed from above
 // (session/) with setDialogoAcceso, and without one PedirAcceso answers false.
 #pragma once
 #include <functional>

@@ -143,6 +143,7 @@ struct Pulsador {
     QMessageBox::StandardButtons vistos;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QString titulo;
+    QStringList leyendas;
     QMessageBox::StandardButton porDefecto = QMessageBox::NoButton;
     void armar() {
         QTimer::singleShot(0, [this] { intentar(); });
@@ -153,6 +154,8 @@ struct Pulsador {
         vistos = caja->standardButtons();
         icono = caja->icon();
         titulo = caja->windowTitle();
+        for (QAbstractButton* b : caja->buttons()) leyendas.append(b->text());
+        leyendas.sort();
         if (caja->defaultButton()) porDefecto = caja->standardButton(caja->defaultButton());
         caja->button(boton)->click();
     }
@@ -193,4 +196,20 @@ TEST(operador_qt, el_boton_por_defecto_sigue_los_bits_256_y_512) {
     q.armar();
     op.MsgBox(QStringLiteral("x"), vbYesNo + 256, QString());
     EXPECT_EQ(q.porDefecto, QMessageBox::No);
+}
+
+TEST(operador_qt, los_botones_llevan_las_leyendas_en_castellano) {
+    OperadorQt op;
+    Pulsador p(QMessageBox::Cancel);
+    p.armar();
+    op.MsgBox(QStringLiteral("x"), vbYesNoCancel, QString());
+    EXPECT_EQ(p.leyendas, (QStringList{"Cancelar", "No", "Sí"}));
+    Pulsador q(QMessageBox::Ignore);
+    q.armar();
+    op.MsgBox(QStringLiteral("x"), vbAbortRetryIgnore, QString());
+    EXPECT_EQ(q.leyendas, (QStringList{"Anular", "Omitir", "Reintentar"}));
+    Pulsador r(QMessageBox::Ok);
+    r.armar();
+    op.MsgBox(QStringLiteral("x"), vbOKCancel + vbInformation, QString());
+    EXPECT_EQ(r.leyendas, (QStringList{"Aceptar", "Cancelar"}));
 }
