@@ -1,5 +1,5 @@
 // Keyed status bar: one sunken label per panel, in a row, each as wide as its twips
-// / 15. Date panels show base::Reloj's date as dd/mm/yyyy; a timer refreshes them
+// / 15 (a date panel at least as wide as a whole date). Date panels show base::Reloj's date as dd/mm/yyyy; a timer refreshes them
 // every half minute so the date turns at midnight. Errors follow the common-controls
 // status bar: 35600 for an unknown key or position, 35602 for a repeated key.
 #include "ui/barra_estado.h"
@@ -39,7 +39,14 @@ void BarraEstado::AgregarPanel(const QString& clave, EstiloPanel estilo, int anc
     }
     auto* etiqueta = new QLabel(this);
     etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    etiqueta->setFixedWidth(anchoTwips / kTwipsPorPixel);
+    int ancho = anchoTwips / kTwipsPorPixel;
+    if (estilo == EstiloPanel::Fecha) {
+        // The date is never cut: the panel grows to the width of a whole date when the
+        // font is wider than the one the twips were measured with.
+        const int margen = 2 * etiqueta->frameWidth() + 2 * etiqueta->margin() + 6;
+        ancho = qMax(ancho, etiqueta->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + margen);
+    }
+    etiqueta->setFixedWidth(ancho);
     etiqueta->setTextFormat(Qt::PlainText);
     etiqueta->setText(estilo == EstiloPanel::Fecha ? fechaActual() : texto);
     auto* capa = static_cast<QHBoxLayout*>(layout());

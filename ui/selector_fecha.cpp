@@ -13,6 +13,7 @@ SelectorFecha::SelectorFecha(const QDate& inicial, QWidget* parent) : QDialog(pa
     setModal(true);
     calendario_ = new QCalendarWidget(this);
     calendario_->setGridVisible(true);
+    calendario_->setLocale(QLocale(QLocale::Spanish, QLocale::Argentina));   // the program speaks Spanish
     calendario_->setFirstDayOfWeek(Qt::Monday);
     auto* botones = new QDialogButtonBox(this);
     QPushButton* aceptar = botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);

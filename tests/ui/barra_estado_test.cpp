@@ -52,6 +52,9 @@ TEST_F(PanelesEstado, los_paneles_se_buscan_por_clave_sin_mayusculas_o_por_posic
 
 TEST_F(PanelesEstado, el_panel_de_fecha_muestra_el_dia_del_reloj) {
     EXPECT_EQ(barra.TextoEn(3), QStringLiteral("29/02/2016"));
+    QLabel* fecha = barra.findChildren<QLabel*>().at(2);
+    EXPECT_EQ(fecha->text(), QStringLiteral("29/02/2016"));
+    EXPECT_GT(fecha->contentsRect().width(), fecha->fontMetrics().horizontalAdvance(fecha->text()));   // never cut
     base::Reloj::Fijar(QDateTime(QDate(2016, 3, 1), QTime(0, 0, 1)));
     EXPECT_EQ(barra.TextoEn(3), QStringLiteral("01/03/2016"));
 }
