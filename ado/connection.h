@@ -13,11 +13,13 @@ namespace ado {
 
 class Provider;
 class Recordset;
+class RecordsetImpl;
 
 enum ObjectStateEnum { adStateClosed = 0, adStateOpen = 1 };
 enum CursorLocationEnum { adUseServer = 2, adUseClient = 3 };
 enum SchemaEnum { adSchemaColumns = 4, adSchemaTables = 20 };
 enum IsolationLevelEnum { adXactReadUncommitted = 256, adXactReadCommitted = 4096 };
+enum CommandTypeEnum { adCmdText = 1, adCmdTable = 2, adCmdUnknown = 8, adCmdTableDirect = 512, adExecuteNoRecords = 128 };
 
 class Connection {
 public:
@@ -66,8 +68,17 @@ public:
     // The provider in use (for Recordset); null while closed.
     Provider* provider() const { return provider_.get(); }
 
+    // Internal: recordsets opened on this connection are told when it closes (their
+    // streamed rows end; held rows stay readable but can no longer be written).
+    void registrar(RecordsetImpl* rs);
+    void olvidar(RecordsetImpl* rs);
+
 private:
+    void desconectarRecordsets();
+
     std::unique_ptr<Provider> provider_;
+    std::vector<RecordsetImpl*> recordsets_;
+    QString defaultDatabase_;
     QString connectionString_;
     long cursorLocation_ = adUseServer;
     long commandTimeout_ = 30;

@@ -18,6 +18,11 @@ constexpr long DB_E_NOTABLE = -2147217865;     // table does not exist
 constexpr long DB_E_ERRORSINCOMMAND = -2147217900;  // error in the command
 constexpr long DB_E_INTEGRITYVIOLATION = -2147217873;
 constexpr long DB_E_ABORTLIMITREACHED = -2147217871;  // query time-out expired
+constexpr long adErrFeatureNotAvailable = 3251;      // the recordset does not support updating
+constexpr long DB_E_CONCURRENCYVIOLATION = -2147217864;  // row to update changed or vanished
+constexpr long DB_E_CANTFETCHBACKWARDS = -2147217884;    // forward-only cursor moved back
+constexpr long DB_E_ERRORSOCCURRED = -2147217887;        // a value could not be converted
+constexpr long XACT_E_NOTRANSACTION = -2147168242;       // commit/rollback without a transaction
 
 struct Error {
     QString SQLState;
@@ -37,5 +42,14 @@ public:
 private:
     std::vector<Error> items_;
 };
+
+// Failures of ADO itself (3704, 3705, 3709, 3219, 3265, 3021, 3251 ...): thrown as
+// base::Error with ADO's description; they are not added to any Errors collection.
+[[noreturn]] void LanzarAdo(long numero, const QString& fuente);
+QString DescripcionAdo(long numero);
+
+// A provider failure: clears `errores`, adds `e`, then throws base::Error with the same
+// number, description and source. The one way providers report a failed call.
+[[noreturn]] void LanzarProveedor(Errors& errores, const Error& e);
 
 }  // namespace ado

@@ -3,8 +3,7 @@
 #include "schema/esquema.h"
 
 #include <QFile>
-#include "ado/connection.h"
-#include "ado/recordset.h"
+#include "ado/sqlite/base_sqlite.h"
 #include "base/error.h"
 
 static void iniciarRecursos() { Q_INIT_RESOURCE(schema); }
@@ -21,5 +20,15 @@ static QString leerRecurso(const QString& ruta) {
 
 QString TextoEmpresa() { return leerRecurso(QStringLiteral(":/schema/sqlite/empresa.sql")); }
 QString TextoDemo() { return leerRecurso(QStringLiteral(":/schema/sqlite/demo.sql")); }
+
+// The schema script only creates what is missing (IF NOT EXISTS), so running it on an
+// existing file completes it. Each script runs as one transaction.
+void CrearBase(const QString& archivo, bool demo) {
+    ado::sqlite::EjecutarGuion(archivo, TextoEmpresa());
+    if (demo) {
+        const QString datos = TextoDemo();
+        if (!datos.trimmed().isEmpty()) ado::sqlite::EjecutarGuion(archivo, datos);
+    }
+}
 
 }  // namespace esquema
