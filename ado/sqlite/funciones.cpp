@@ -7,8 +7,9 @@
 //   '2015-03-31 00:00:00' and a time of day after midnight sorts after the bare date;
 // - LIKE with % _ [set] [^set], without regard to case, trailing blanks of the value
 //   ignored;
-// - LEN (trailing blanks ignored), ISNULL, CHARINDEX, GETDATE (base::Reloj), SUBSTRING,
-//   LEFT/RIGHT (renamed RM_LEFT/RM_RIGHT by the translation: both are keywords here),
+// - LEN (trailing blanks ignored), CHARINDEX, GETDATE (base::Reloj), SUBSTRING,
+//   LEFT/RIGHT (renamed RM_LEFT/RM_RIGHT by the translation: both are keywords here;
+//   ISNULL becomes the built-in IFNULL),
 //   UPPER/LOWER beyond ASCII, REPLACE without regard to case, SPACE, REPLICATE,
 //   YEAR/MONTH/DAY and CONVERT(type, value[, style]) (the translation quotes the type).
 #include <sqlite3.h>
@@ -181,10 +182,6 @@ void fnLen(sqlite3_context* c, int, sqlite3_value** argv) {
     int n = static_cast<int>(s.size());
     while (n > 0 && s[n - 1] == QLatin1Char(' ')) --n;
     sqlite3_result_int(c, n);
-}
-
-void fnIsNull(sqlite3_context* c, int, sqlite3_value** argv) {
-    sqlite3_result_value(c, sqlite3_value_type(argv[0]) == SQLITE_NULL ? argv[1] : argv[0]);
 }
 
 void fnCharIndex(sqlite3_context* c, int argc, sqlite3_value** argv) {
@@ -384,7 +381,7 @@ void RegistrarFunciones(sqlite3* db) {
     sqlite3_create_collation(db, "FECHA", SQLITE_UTF8, nullptr, &compararFecha);
     static const Funcion funciones[] = {
         {"like", 2, fnLike, true, 0},          {"like", 3, fnLike, true, 0},
-        {"LEN", 1, fnLen, true, 0},            {"ISNULL", 2, fnIsNull, true, 0},
+        {"LEN", 1, fnLen, true, 0},
         {"CHARINDEX", 2, fnCharIndex, true, 0}, {"CHARINDEX", 3, fnCharIndex, true, 0},
         {"GETDATE", 0, fnGetDate, false, 0},   {"SUBSTRING", 3, fnSubstring, true, 0},
         {"RM_LEFT", 2, fnLeft, true, 0},       {"RM_RIGHT", 2, fnRight, true, 0},

@@ -16,13 +16,14 @@
 //   ALTER/CREATE TABLE text columns get COLLATE CI and date columns COLLATE FECHA,
 //   IDENTITY becomes an autoincrement key, CLUSTERED and ON [PRIMARY] are dropped;
 // - CONVERT(type, ...) gets its type as a text argument; LEFT( and RIGHT( become
-//   RM_LEFT( and RM_RIGHT(; @@IDENTITY and SCOPE_IDENTITY() become last_insert_rowid();
+//   RM_LEFT( and RM_RIGHT(, ISNULL( IFNULL(; @@IDENTITY and SCOPE_IDENTITY() become last_insert_rowid();
 //   any COLLATE name of the server's becomes CI;
 // - a day-month-year text (optionally with hh:mm[:ss]) compared with, or assigned or
 //   inserted into, a column declared DATE or DATETIME becomes the ISO text the column
 //   stores ('31/03/2015' -> '2015-03-31 00:00:00' for DATETIME);
 // - a text literal compared with a function result or another literal gets COLLATE CI,
-//   so SUBSTRING(x,13,1)='r' compares as the server does.
+//   so SUBSTRING(x,13,1)='r' compares as the server does; so do ORDER BY and GROUP BY
+//   terms that are not plain column names (ORDER BY 2, ORDER BY UPPER(x)).
 // Never touched: a date text stored into (or compared with) a text column is left
 // exactly as written, and no literal's content is changed except a date text bound
 // for a date column.
@@ -230,9 +231,8 @@ int cierreDe(const V& v, int i) {
     return -1;
 }
 
-void borrar(V& v, int desde, int hasta) {   // inclusive; blanks stay
-    for (int k = desde; k <= hasta; ++k)
-        if (v[k].tipo != T::Blanco) v[k].borrado = true;
+void borrar(V& v, int desde, int hasta) {   // inclusive; the blanks around the range stay
+    for (int k = desde; k <= hasta; ++k) v[k].borrado = true;
 }
 
 // --- batches ------------------------------------------------------------------------
@@ -274,13 +274,16 @@ std::vector<V> dividir(const V& todos) {
             if (p >= 0 && !esDisparador && palabrasDeInicio().count(u)) {
                 const QString previa = mayus(actual, p);
                 static const std::set<QString> enlaces = {
-                    QStringLiteral("ON"),     QStringLiteral("OF"),    QStringLiteral("FOR"),
+                    QStringLiteral("OF"),    QStringLiteral("FOR"),
                     QStringLiteral("AFTER"),  QStringLiteral("INSTEAD"), QStringLiteral("UNION"),
                     QStringLiteral("ALL"),    QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"),
                     QStringLiteral("AS"),     QStringLiteral("THEN"),  QStringLiteral("ELSE"),
                     QStringLiteral("TABLE"),  QStringLiteral("VIEW"),  QStringLiteral("INDEX"),
                     QStringLiteral("TRIGGER"), QStringLiteral("DELETE"), QStringLiteral("UPDATE")};
                 bool inicia = !enlaces.count(previa) && !simbolo(actual, p, ",");
+                // ON DELETE / ON UPDATE of a key definition
+                if (previa == QLatin1String("ON") && (primera == QLatin1String("CREATE") || primera == QLatin1String("ALTER")))
+                    inicia = false;
                 if (u == QLatin1String("SELECT") && !vioSelectOValues &&
                     (primera == QLatin1String("INSERT") || primera == QLatin1String("WITH")))
                     inicia = false;
@@ -344,6 +347,7 @@ public:
         tablas();
         insercion();
         literales();
+        ordenes();
         QStringList extra;
         definiciones(extra);
         top();
@@ -429,6 +433,8 @@ private:
             const int s = sig(v_, i);
             if ((u == QLatin1String("LEFT") || u == QLatin1String("RIGHT")) && simbolo(v_, s, "(")) {
                 v_[i].texto = QStringLiteral("RM_") + u;
+            } else if (u == QLatin1String("ISNULL") && simbolo(v_, s, "(")) {
+                v_[i].texto = QStringLiteral("IFNULL");   // ISNULL is an operator keyword here
             } else if (u == QLatin1String("@@IDENTITY")) {
                 v_[i].texto = QStringLiteral("last_insert_rowid()");
             } else if (u == QLatin1String("SCOPE_IDENTITY") && simbolo(v_, s, "(")) {
@@ -604,6 +610,42 @@ private:
         }
     }
 
+    // ORDER BY / GROUP BY terms that are not a column (expressions, positions, aliases of
+    // expressions) compare text as the server does.
+    void ordenes() {
+        for (int i = 0; i < n(); ++i) {
+            if (!(es(v_, i, "ORDER") || es(v_, i, "GROUP")) || !es(v_, sig(v_, i), "BY")) continue;
+            int k = sig(v_, sig(v_, i));
+            int prof = 0, inicio = k;
+            auto cerrarTermino = [&](int fin) {   // term [inicio, fin)
+                int ultimo = ant(v_, fin);
+                if (ultimo < inicio) return;
+                if (es(v_, ultimo, "ASC") || es(v_, ultimo, "DESC")) ultimo = ant(v_, ultimo);
+                if (ultimo < inicio) return;
+                bool soloNombre = true;
+                for (int j = inicio; j >= 0 && j <= ultimo; j = sig(v_, j)) {
+                    if (es(v_, j, "COLLATE")) return;
+                    if (!esNombre(v_, j) && !simbolo(v_, j, ".")) soloNombre = false;
+                }
+                if (!soloNombre) v_[ultimo].sufijo += QStringLiteral(" COLLATE CI");
+            };
+            static const std::set<QString> fines = {QStringLiteral("LIMIT"), QStringLiteral("HAVING"),
+                                                    QStringLiteral("ORDER"), QStringLiteral("UNION"),
+                                                    QStringLiteral("OFFSET"), QStringLiteral("FOR"),
+                                                    QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT")};
+            for (; k >= 0; k = sig(v_, k)) {
+                if (simbolo(v_, k, "(")) ++prof;
+                else if (simbolo(v_, k, ")") && --prof < 0) break;
+                if (prof == 0 && (simbolo(v_, k, ";") || fines.count(mayus(v_, k)))) break;
+                if (prof == 0 && simbolo(v_, k, ",")) {
+                    cerrarTermino(k);
+                    inicio = sig(v_, k);
+                }
+            }
+            cerrarTermino(k < 0 ? n() : k);
+        }
+    }
+
     // One column definition in [desde, hasta): collation after its type, IDENTITY.
     void definicionDeColumna(int desde, int hasta, bool crear, bool hayClave) {
         const int nombre = sig(v_, desde - 1);
@@ -613,7 +655,7 @@ private:
                                                         QStringLiteral("CHECK"),      QStringLiteral("INDEX")};
         if (v_[nombre].tipo == T::Palabra && restricciones.count(v_[nombre].texto.toUpper())) return;
         const int tipo = sig(v_, nombre);
-        if (tipo < 0 || tipo >= hasta || v_[tipo].tipo != T::Palabra) return;
+        if (tipo < 0 || tipo >= hasta || !esNombre(v_, tipo)) return;
         int finTipo = tipo;
         const int k = sig(v_, tipo);
         if (k >= 0 && k < hasta && simbolo(v_, k, "(")) {
@@ -628,7 +670,7 @@ private:
             if (es(v_, j, "COLLATE")) conColacion = true;
             if (es(v_, j, "IDENTITY")) identidad = j;
         }
-        const QString u = v_[tipo].texto.toUpper();
+        const QString u = nombreDe(v_[tipo]).toUpper();
         if (!conColacion) {
             if (u.contains(QLatin1String("CHAR")) || u.contains(QLatin1String("TEXT")) || u == QLatin1String("SYSNAME"))
                 v_[finTipo].sufijo += QStringLiteral(" COLLATE CI");
