@@ -15,7 +15,7 @@ struct Corrida {
 Corrida correr(const QStringList& argumentos, const QString& carpeta) {
     QProcess p;
     p.setWorkingDirectory(carpeta);
-    p.start(QString::fromLocal8Bit(qgetenv("RMAUTOIMPR_EXE")), argumentos);
+    p.start(QStringLiteral(RMAUTOIMPR_EXE), argumentos);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
 }
@@ -28,7 +28,6 @@ QByteArray leer(const QString& ruta) {
 class Ejecutable : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(qgetenv("RMAUTOIMPR_EXE").isEmpty());
         const Corrida c = correr({QStringLiteral("--crear-base"), base(), QStringLiteral("--demo")}, dir.ruta());
         ASSERT_EQ(c.estado, 0) << c.errores.toStdString();
     }

@@ -1,7 +1,10 @@
 // The main window's period computation, toolbar dispatch and closing sequence, on real
 // widgets (offscreen) with the scripted operator.
 #include <gtest/gtest.h>
+#include <cctype>
+#include <string>
 #include <QLineEdit>
+#include <QPushButton>
 #include "app/frm_rm_auto_impr.h"
 #include "session/sesion.h"
 #include "ui/controles.h"
@@ -63,7 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPeriodo{"2051", 3, "", "", "", kAnioInvalido},
                       CasoPeriodo{"", 3, "", "", "", kSinAnio},
                       CasoPeriodo{"abc", 3, "", "", "", kSinAnio},
-                      CasoPeriodo{"2015", 0, "", "", "", ""}));
+                      CasoPeriodo{"2015", 0, "", "", "", ""}),
+    [](const ::testing::TestParamInfo<CasoPeriodo>& i) {
+        std::string anio;
+        for (const char* c = i.param.anio; *c; ++c) anio += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        return "caso" + std::to_string(i.index) + "_anio_" + (anio.empty() ? "vacio" : anio) + "_mes_" +
+               std::to_string(i.param.mes);
+    });
 
 TEST(Periodo, seleccione_un_mes_despues_de_un_mes_vacia_las_fechas_y_conserva_el_tag) {
     FrmRmAutoImpr v;

@@ -1,6 +1,7 @@
 // Reading the suite's parameter string: first occurrence of a key in any case, up to the
 // next ";", every "=" removed, trimmed.
 #include <gtest/gtest.h>
+#include <string>
 #include "session/inicio_sistema.h"
 
 namespace {
@@ -36,6 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
         // ";" cuts a value; "=" is removed from it.
         CasoParametro{"@Password=a;b;", "@Password", "a"},
         CasoParametro{"@Password=a=b=c;", "@Password", "abc"},
-        CasoParametro{"@server=sqlite;@dbname=F;@usuario=ana;@Password=x;tuco@", "@ParametroAdicional", "<def>"}));
+        CasoParametro{"@server=sqlite;@dbname=F;@usuario=ana;@Password=x;tuco@", "@ParametroAdicional", "<def>"}),
+    [](const ::testing::TestParamInfo<CasoParametro>& i) {
+        return "caso" + std::to_string(i.index) + "_" + std::string(i.param.clave + 1);
+    });
 
 }  // namespace
