@@ -33,7 +33,7 @@ int Base::alEsperar(void* yo, int) {
 
 int Base::alProgresar(void* yo) { return static_cast<Base*>(yo)->pasado() ? 1 : 0; }
 
-std::shared_ptr<Base> AbrirBase(const QString& archivo, bool crear, int& rc, QString& mensaje) {
+std::shared_ptr<Base> AbrirBase(const QString& archivo, bool crear, int& rc, QString& mensaje, long plazo) {
     sqlite3* db = nullptr;
     const int banderas = SQLITE_OPEN_READWRITE | (crear ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     rc = sqlite3_open_v2(archivo.toUtf8().constData(), &db, banderas, nullptr);
@@ -44,6 +44,7 @@ std::shared_ptr<Base> AbrirBase(const QString& archivo, bool crear, int& rc, QSt
     }
     sqlite3_extended_result_codes(db, 1);
     RegistrarFunciones(db);
+    sqlite3_busy_timeout(db, static_cast<int>(plazo > 0 ? plazo * 1000 : 0));
     // A file that is not a database is only noticed when it is first read.
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {

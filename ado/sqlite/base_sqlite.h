@@ -52,8 +52,9 @@ private:
 };
 
 // Opens a database file (creating it only when `crear`) with the suite's text and date
-// collations and functions registered. On failure returns null and sets `rc` and `mensaje`.
-std::shared_ptr<Base> AbrirBase(const QString& archivo, bool crear, int& rc, QString& mensaje);
+// collations and functions registered, waiting up to `plazo` seconds for a locked file.
+// On failure returns null and sets `rc` and `mensaje`.
+std::shared_ptr<Base> AbrirBase(const QString& archivo, bool crear, int& rc, QString& mensaje, long plazo = 15);
 
 // Registers the collations CI (text: no case, no trailing blanks) and FECHA (date
 // texts compared as moments) and the suite's SQL functions (funciones.cpp).

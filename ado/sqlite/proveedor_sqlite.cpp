@@ -395,7 +395,7 @@ public:
     std::vector<TablaEsquema> Tablas(Errors& errores) override {
         std::vector<TablaEsquema> r;
         auto st = preparar("SELECT name, type FROM sqlite_master WHERE type IN ('table','view') ORDER BY name", nullptr,
-                           0, errores);
+                           plazo_, errores);
         for (const auto& fila : filas(*st, errores)) {
             const QString nombre = fila[0].toString();
             QString tipo = fila[1].toString().toUpper();
@@ -409,7 +409,7 @@ public:
         std::vector<ColumnaEsquema> r;
         for (const TablaEsquema& t : Tablas(errores)) {
             auto st = preparar(QStringLiteral("PRAGMA table_info(%1)").arg(comillas(t.nombre)).toUtf8().constData(),
-                               nullptr, 0, errores);
+                               nullptr, plazo_, errores);
             for (const auto& f : filas(*st, errores)) {
                 ColumnaEsquema c;
                 c.tabla = t.nombre;
@@ -553,6 +553,7 @@ private:
     }
 
     void actualizarCatalogo(long plazo, Errors& errores) {
+        plazo_ = plazo;
         auto v = preparar("PRAGMA schema_version", nullptr, plazo, errores);
         base_->IniciarPlazo(plazo);
         if (sqlite3_step(v->get()) != SQLITE_ROW) FallarSqlite(errores, *base_);
@@ -617,18 +618,20 @@ private:
     QHash<QString, QStringList> claves_;   // upper-case table -> primary key columns
     int versionEsquema_ = -1;
     int nivel_ = 0;
+    long plazo_ = 30;   // of the last statement; schema lists use it too
 };
 
 }  // namespace
 
-std::unique_ptr<Provider> AbrirProveedorSqlite(const QString& archivo, const QString& nombre, long, Errors& errores) {
+std::unique_ptr<Provider> AbrirProveedorSqlite(const QString& archivo, const QString& nombre, long plazo,
+                                               Errors& errores) {
     if (!QFileInfo::exists(archivo))
         FallarConCodigo(errores, QStringLiteral("08001"), E_FAIL, 4060,
                         QStringLiteral("No se puede abrir la base de datos \"%1\": no existe el archivo %2")
                             .arg(nombre, archivo));
     int rc = 0;
     QString mensaje;
-    auto base = AbrirBase(archivo, false, rc, mensaje);
+    auto base = AbrirBase(archivo, false, rc, mensaje, plazo);
     if (!base) {
         Error e = ErrorDeSqlite(rc, QStringLiteral("%1: %2").arg(archivo, mensaje), false);
         e.SQLState = QStringLiteral("08001");

@@ -310,7 +310,6 @@ ClaseSentencia clasificar(const V& v) {
     const int a = sig(v, -1);
     const int b = sig(v, a);
     const QString p = mayus(v, a), s = mayus(v, b);
-    const int c = sig(v, b);
     if (p == QLatin1String("BEGIN") &&
         (b < 0 || s == QLatin1String("TRAN") || s == QLatin1String("TRANSACTION") || s == QLatin1String("DISTRIBUTED")))
         return ClaseSentencia::IniciarTransaccion;
@@ -328,7 +327,6 @@ ClaseSentencia clasificar(const V& v) {
             QStringLiteral("DEADLOCK_PRIORITY"), QStringLiteral("TEXTSIZE"), QStringLiteral("TRANSACTION")};
         if (opciones.count(s)) return ClaseSentencia::SinEfecto;
     }
-    (void)c;
     return ClaseSentencia::Comun;
 }
 
