@@ -36,9 +36,8 @@ void Connection::desconectarRecordsets() {
 
 void Connection::Open(const QString& connectionString, const QString& user, const QString& password, long) {
     if (provider_) LanzarAdo(adErrObjectOpen, kFuente);
-    const QString texto = connectionString.isEmpty() ? connectionString_ : connectionString;
-    provider_ = AbrirProveedor(texto, user, password, connectionTimeout_, errors_);
-    connectionString_ = texto;
+    if (!connectionString.isEmpty()) connectionString_ = connectionString;   // kept even when opening fails
+    provider_ = AbrirProveedor(connectionString_, user, password, connectionTimeout_, errors_);
 }
 
 void Connection::Close() {
