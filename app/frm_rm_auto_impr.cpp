@@ -52,6 +52,10 @@ FrmRmAutoImpr::FrmRmAutoImpr(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twips(6795), twips(2175));
+    // The window's geometry is that of the suite's 8-point "MS Sans Serif" texts.
+    QFont letra(QStringLiteral("MS Sans Serif"));
+    letra.setPointSizeF(8);
+    setFont(letra);
 
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::Box);
