@@ -15,10 +15,11 @@ namespace {
 
 ui::OperadorGuionado& operador() { return static_cast<ui::OperadorGuionado&>(ui::operador()); }
 
-QByteArray Contenido(const QString& ruta) {
+// The file's bytes (std::string so that a difference prints as text).
+std::string Contenido(const QString& ruta) {
     QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<no existe>");
-    return f.readAll();
+    if (!f.open(QIODevice::ReadOnly)) return "<no existe>";
+    return f.readAll().toStdString();
 }
 
 // Sets environment variables for one test and puts the previous values back.
@@ -43,7 +44,7 @@ private:
 const QDateTime kMomento(QDate(2015, 8, 31), QTime(17, 5, 9));
 
 // "Respondió" in Windows-1252.
-QByteArray Linea(const char* texto) { return QByteArray(texto).replace("Respondio", "Respond\xF3") + "\r\n"; }
+std::string Linea(const char* texto) { return (QByteArray(texto).replace("Respondio", "Respondi\xF3") + "\r\n").toStdString(); }
 
 TEST(TratamientoErrores, titulo_mensaje_estilo_y_linea_del_log_en_gLogErr) {
     prueba::CarpetaTemporal carpeta;
@@ -129,8 +130,8 @@ TEST(ControlErrores, sin_TEMP_ni_TMP_usa_la_carpeta_temporal_de_la_sesion) {
     v.Fijar("TMPDIR", carpeta.ruta());
     operador().respuestas.enqueue(ui::vbYes);
     EXPECT_EQ(ControlErrores(base::Error(-1, QStringLiteral("x"), QStringLiteral("P")), ui::vbYesNo), ui::vbYes);
-    const QByteArray log = Contenido(carpeta.archivo(QStringLiteral("QVERR.LOG")));
-    EXPECT_TRUE(log.endsWith(QByteArray("Rutina:  Mensaje Ha ocurrido el Siguiente Error (-1) x Respond\xF3 : S\xED\r\n"))) << log.constData();
+    const std::string log = Contenido(carpeta.archivo(QStringLiteral("QVERR.LOG")));
+    EXPECT_TRUE(log.ends_with("Rutina:  Mensaje Ha ocurrido el Siguiente Error (-1) x Respondi\xF3 : S\xED\r\n")) << log;
 }
 
 TEST(ControlErrores, error_cero_crea_el_log_vacio_y_no_muestra_nada) {
@@ -141,7 +142,7 @@ TEST(ControlErrores, error_cero_crea_el_log_vacio_y_no_muestra_nada) {
     EXPECT_EQ(ControlErrores(base::Error(0, QStringLiteral("nada"))), 0);
     EXPECT_TRUE(operador().llamadas.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(carpeta.archivo(QStringLiteral("QVERR.LOG"))));
-    EXPECT_EQ(Contenido(carpeta.archivo(QStringLiteral("QVERR.LOG"))), QByteArray());
+    EXPECT_EQ(Contenido(carpeta.archivo(QStringLiteral("QVERR.LOG"))), "");
 }
 
 TEST(ControlErrores, log_que_no_se_puede_abrir_no_se_vuelve_una_falla_nueva) {
