@@ -15,6 +15,7 @@
 #include "base/texto.h"
 #include "companion/zorvkit.h"
 #include "data/global.h"
+#include "session/mensaje_errores.h"
 #include "session/sesion.h"
 #include "ui/operador.h"
 
@@ -67,6 +68,16 @@ void NombreDeProceso(const QString& nombre, QString& proceso, bool& consultaTare
 }
 
 }  // namespace
+
+QString MensajeDeErrores(const ado::Errors& errores) {
+    if (errores.Count() == 0) return QString();
+    const int ultima = errores.Count() == 1 ? 0 : errores.Count() - 2;
+    QString lineas;
+    for (int i = 0; i <= ultima; ++i)
+        lineas += QString::number(errores.Item(i).NativeError) + QStringLiteral(" : ") + errores.Item(i).Description +
+                  QStringLiteral("\r\n");
+    return lineas;
+}
 
 void VerificaPermisos(const QString& formulario) {
     DB_Dll& db = DBMain();
@@ -157,12 +168,7 @@ void GActualizarDatoScript(const QStringList& sentencias, bool& hayError, long& 
             if (errores.Count() == 0) return;
             codigo = errores.Item(0).NativeError;
             hayError = true;
-            // One error: its line; more: all but the last entry.
-            const int ultima = errores.Count() == 1 ? 0 : errores.Count() - 2;
-            QString lineas;
-            for (int i = 0; i <= ultima; ++i)
-                lineas += QString::number(errores.Item(i).NativeError) + QStringLiteral(" : ") +
-                          errores.Item(i).Description + QStringLiteral("\r\n");
+            const QString lineas = MensajeDeErrores(errores);
             mensajeError = lineas;
             aviso = lineas;
             if ((avisoClaveDuplicada && codigo == 2627) || (avisoRestriccion && codigo == 547)) {
