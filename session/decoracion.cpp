@@ -49,6 +49,7 @@ QString DescripcionCaja(const QString& tabla) {
 }  // namespace
 
 void DecoraFormulario(QWidget* formulario) {
+    if (!formulario) return;
     bool seguir = true;
     auto ponerEstilo = [&](const char* nombre) {
         if (!seguir) return;
@@ -76,6 +77,7 @@ void DecoraFormulario(QWidget* formulario) {
 }
 
 void ArmaBarraEstado(ui::BarraEstado* barra, const QString& mensaje) {
+    if (!barra) return;
     DB_Dll& db = DBMain();
     Sesion& s = gSesion();
     bool primeraVez = true;

@@ -257,6 +257,7 @@ void Restaura(QWidget* c, const QString& formulario, const QString& usuario) {
 }  // namespace
 
 void GrabaConfigForm(QWidget* formulario, const QString& Sufijo, const QString& Control) {
+    if (!formulario) return;
     QString formularioClave;
     QString usuario;
     QStringList sentencias;
@@ -295,6 +296,7 @@ void GrabaConfigForm(QWidget* formulario, const QString& Sufijo, const QString& 
 }
 
 void LeeConfigForm(QWidget* formulario, const QString& Sufijo, const QString& Control) {
+    if (!formulario) return;
     QString formularioClave;
     QString usuario;
     // Any failure ends the restore; the controls not yet visited keep what they show.
