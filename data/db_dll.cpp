@@ -938,11 +938,14 @@ void DB_Dll::EjecutaLoteOracle(QString& Script, long& RecordsAffected) {
         if (siguiente == 0) siguiente = base::Len(Script) + 1;
         // Text before the first keyword is not part of any statement.
         QString sentencia = Trim(Mid(Script, inicio, siguiente - inicio));
-        if (base::Iguales(sentencia, QStringLiteral("SET TRANSACTION"))) {
+        // Line feeds stay in the script, so a transaction keyword on its own line ends
+        // in one: the control statements are recognised without the surrounding space.
+        const QString control = sentencia.trimmed();
+        if (base::Iguales(control, QStringLiteral("SET TRANSACTION"))) {
             gCnn.BeginTrans();
-        } else if (base::Iguales(sentencia, QStringLiteral("COMMIT"))) {
+        } else if (base::Iguales(control, QStringLiteral("COMMIT"))) {
             gCnn.CommitTrans();
-        } else if (base::Iguales(sentencia, QStringLiteral("ROLLBACK"))) {
+        } else if (base::Iguales(control, QStringLiteral("ROLLBACK"))) {
             gCnn.RollbackTrans();
         } else {
             sentencia = ORACLE_Dicc(sentencia);

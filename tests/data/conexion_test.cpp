@@ -2,6 +2,7 @@
 // administrator check, the failure dialog and its retry, ReintentaConectar and the
 // reconnection of AbrirRecordset, and the Access-file form, on real SQLite files.
 #include <gtest/gtest.h>
+#include "tests/data/impresion.h"
 #include "ado/registro_sentencias.h"
 #include "base/globales.h"
 #include "data/global.h"

@@ -1,6 +1,7 @@
 // The synonym rewriting for non-administrators and the SQL Server -> Oracle dialect
 // translation.
 #include <gtest/gtest.h>
+#include "tests/data/impresion.h"
 #include "base/error.h"
 #include "data/ajustes.h"
 #include "data/global.h"

@@ -2,6 +2,7 @@
 // opened before the dialog) and TratamientoErrores of DB_Dll (log in gLogErr or the
 // program's folder): their titles, messages, styles, answers and log lines.
 #include <gtest/gtest.h>
+#include "tests/data/impresion.h"
 #include <QFile>
 #include <QFileInfo>
 #include <optional>

@@ -2,6 +2,7 @@
 // AgregaValor + ArmaSentencia, NombreServidor, AdaptaTop, the name functions and the
 // type classifiers.
 #include <gtest/gtest.h>
+#include "tests/data/impresion.h"
 #include "base/error.h"
 #include "base/format.h"
 #include "base/globales.h"
