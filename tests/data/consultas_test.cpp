@@ -293,6 +293,23 @@ TEST_F(Consultas, EjecutaConsultaSQL_calla_los_errores_de_sentencia_y_muestra_lo
     EXPECT_EQ(operador().mensajes().size(), 1);   // statements of a transaction stay quiet
 }
 
+TEST_F(Consultas, EjecutaConsultaSQL_borra_el_aviso_de_truncamiento_salvo_en_transacciones) {
+    ado::Error aviso;
+    aviso.Number = -2147217833;
+    aviso.NativeError = 8152;
+    aviso.Description = QStringLiteral("String or binary data would be truncated.");
+    long registros = 0;
+    db().gCnn.errors().Add(aviso);
+    QString sql = QStringLiteral("UPDATE PRUEBA SET activo=1 WHERE id=5");
+    db().EjecutaConsultaSQL(sql, registros);
+    EXPECT_EQ(db().gCnn.errors().Count(), 0);
+
+    db().gCnn.errors().Add(aviso);
+    QString conTrans = QStringLiteral("UPDATE PRUEBA SET nombre='TRANSPORTE' WHERE id=5");
+    db().EjecutaConsultaSQL(conTrans, registros);
+    EXPECT_EQ(db().gCnn.errors().Count(), 1);
+}
+
 TEST_F(Consultas, AbrirRecordset_guarda_los_sinonimos_pero_no_la_traduccion_oracle) {
     // A connection string naming ORACLE (here the file's name) takes the Oracle route.
     const QString archivo = BaseOracle(QStringLiteral("oracle_empresa.sqlite"));
@@ -360,6 +377,14 @@ TEST_F(Consultas, lote_oracle_traduce_cada_sentencia_y_descarta_las_de_control) 
                                        QStringLiteral("DELETE FROM T WHERE b  IS NULL ")}));
     EXPECT_TRUE(lote.isEmpty());   // consumed
     EXPECT_EQ(registros, 1);
+
+    // The one informational message of a batch is dropped at the end.
+    ado::Error informativo;
+    informativo.Number = 265929;
+    ora.gCnn.errors().Add(informativo);
+    QString vacio = QStringLiteral("DELETE FROM T WHERE a = 999");
+    AccesoPruebaDB_Dll::EjecutaLoteOracle(ora, vacio, registros);
+    EXPECT_EQ(ora.gCnn.errors().Count(), 0);
 
     QString control = QStringLiteral("SET NOCOUNT OFF");
     EXPECT_EQ(AccesoPruebaDB_Dll::DescartaSentencia(ora, control), QString());
