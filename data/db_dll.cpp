@@ -373,6 +373,30 @@ struct PartesComparacion {
 };
 }  // namespace
 
+namespace {
+// The row test shared by ExisteEnTabla and ExisteEnTablaST: without a caller's
+// recordset, `textoPropio` is opened forward-only and closed again; with one, it is
+// (re)opened on `texto` (read-only, or with its own cursor and lock types) and left
+// on the found row.
+bool HayFila(const QString& textoPropio, const QString& texto, ado::Connection& conexion, ado::Recordset& propio,
+             ado::Recordset* Lrcs, bool SoloLectura) {
+    if (!Lrcs) {
+        propio.Open(textoPropio, conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+        const bool hay = !propio.BOF();
+        propio.Close();
+        return hay;
+    }
+    long cursor = ado::adOpenForwardOnly, bloqueo = ado::adLockReadOnly;
+    if (!SoloLectura) {
+        cursor = Lrcs->CursorType();
+        bloqueo = Lrcs->LockType();
+    }
+    if (Lrcs->State() != ado::adStateClosed) Lrcs->Close();
+    Lrcs->Open(texto, conexion, cursor, bloqueo, -1);
+    return !Lrcs->BOF();
+}
+}  // namespace
+
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
                              ado::Recordset* Lrcs, const base::Variant& Tipodato, const QString& Condicion,
                              bool SoloLectura) {
@@ -399,22 +423,7 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, 
             else if (EsNumerico(tipo)) sql += QStringLiteral(" = ") + NumeroRegional(ValorBuscado);
             else sql += QStringLiteral(" = ") + ValorBuscado;
         },
-        [&] {
-            if (!Lrcs) {
-                propio.Open(sql, conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-                resultado = !propio.BOF();
-                propio.Close();
-                return;
-            }
-            long cursor = ado::adOpenForwardOnly, bloqueo = ado::adLockReadOnly;
-            if (!SoloLectura) {
-                cursor = Lrcs->CursorType();
-                bloqueo = Lrcs->LockType();
-            }
-            if (Lrcs->State() != ado::adStateClosed) Lrcs->Close();
-            Lrcs->Open(sql, conexion, cursor, bloqueo, -1);
-            resultado = !Lrcs->BOF();
-        },
+        [&] { resultado = HayFila(sql, sql, conexion, propio, Lrcs, SoloLectura); },
     }, manejador);
     return resultado;
 }
@@ -446,22 +455,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
             }
             sql = SS_TSinonimos(sql);
         },
-        [&] {
-            if (!Lrcs) {
-                propio.Open(ORACLE_Dicc(sql), gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-                resultado = !propio.BOF();
-                propio.Close();
-                return;
-            }
-            long cursor = ado::adOpenForwardOnly, bloqueo = ado::adLockReadOnly;
-            if (!SoloLectura) {
-                cursor = Lrcs->CursorType();
-                bloqueo = Lrcs->LockType();
-            }
-            if (Lrcs->State() != ado::adStateClosed) Lrcs->Close();
-            Lrcs->Open(sql, gCnn, cursor, bloqueo, -1);
-            resultado = !Lrcs->BOF();
-        },
+        [&] { resultado = HayFila(ORACLE_Dicc(sql), sql, gCnn, propio, Lrcs, SoloLectura); },
     }, manejador);
     return resultado;
 }
