@@ -701,21 +701,24 @@ QString DB_Dll::StripFileName(const QString& rsFileName) const {
 // ---------------------------------------------------------------------------------------
 // Schema inspection and dialects
 
+namespace {
+// Walks a schema list from its current row: true as soon as a row's `columna`,
+// trimmed, equals `nombre`, trimmed, without regard to case.
+bool ListaContiene(ado::Recordset& lista, const QString& columna, const QString& nombre) {
+    while (!lista.EOF_()) {
+        if (base::Iguales(Trim(ZkGeneral().ValorSeguro(lista.Fields(columna)).toString()), Trim(nombre))) return true;
+        lista.MoveNext();
+    }
+    return false;
+}
+}  // namespace
+
 bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
     bool resultado = false;
     ado::Recordset lista;
     base::EjecutarPasos({
         [&] { lista = gCnn.OpenSchema(ado::adSchemaTables); },
-        [&] {
-            while (!lista.EOF_()) {
-                if (base::Iguales(Trim(ZkGeneral().ValorSeguro(lista.Fields(QStringLiteral("TABLE_NAME"))).toString()),
-                                  Trim(Tabla))) {
-                    resultado = true;
-                    return;
-                }
-                lista.MoveNext();
-            }
-        },
+        [&] { resultado = ListaContiene(lista, QStringLiteral("TABLE_NAME"), Tabla); },
     }, DBMain().ManejadorErrores(QStringLiteral("VerificaCampos")));
     return resultado;
 }
@@ -729,16 +732,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
             lista = gCnn.OpenSchema(ado::adSchemaColumns,
                                     {base::Variant(gDBName), base::Variant(), base::Variant(Tabla), base::Variant()});
         },
-        [&] {
-            while (!lista.EOF_()) {
-                if (base::Iguales(Trim(ZkGeneral().ValorSeguro(lista.Fields(QStringLiteral("COLUMN_NAME"))).toString()),
-                                  Trim(Campo))) {
-                    resultado = true;
-                    return;
-                }
-                lista.MoveNext();
-            }
-        },
+        [&] { resultado = ListaContiene(lista, QStringLiteral("COLUMN_NAME"), Campo); },
     }, DBMain().ManejadorErrores(QStringLiteral("VerificaCampos")));
     return resultado;
 }

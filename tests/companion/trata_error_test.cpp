@@ -7,26 +7,11 @@
 #include "companion/dialogo_error.h"
 #include "companion/zorvkit.h"
 #include "tests/common/carpeta_temporal.h"
+#include "tests/common/variable_entorno.h"
 #include "ui/operador_guionado.h"
 
 namespace {
-// Sets an environment variable for one test and restores it afterwards.
-class Variable {
-public:
-    Variable(const char* nombre, const QByteArray& valor)
-        : nombre_(nombre), habia_(qEnvironmentVariableIsSet(nombre)), anterior_(qgetenv(nombre)) {
-        qputenv(nombre, valor);
-    }
-    ~Variable() {
-        if (habia_) qputenv(nombre_, anterior_);
-        else qunsetenv(nombre_);
-    }
-
-private:
-    const char* nombre_;
-    bool habia_;
-    QByteArray anterior_;
-};
+using prueba::Variable;
 
 struct TrataErrorLog : ::testing::Test {
     prueba::CarpetaTemporal carpeta;
